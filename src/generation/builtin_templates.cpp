@@ -50,7 +50,7 @@ QString previewPage(int columnWidth, const QString& title) {
            u"<meta http-equiv=\"Content-Type\" content=\"text/html; charset=gbk\">\r\n"
            u"<title>"_s + title + u"</title>\r\n"
            u"<style>\r\n"
-           u"html,body{margin:0;padding:0;background:#f2f2f2;font:12px/1.5 tahoma,arial,\"Microsoft YaHei\",sans-serif;}\r\n"
+           u"html,body{margin:0;padding:0;overflow-x:hidden;background:#f2f2f2;font:12px/1.5 tahoma,arial,\"Microsoft YaHei\",sans-serif;}\r\n"
            u".page{width:"_s + QString::number(columnWidth) + u"px;margin:0 auto;background:#fff;}\r\n"
            u".shop-head{height:120px;background:#e8e8e8;color:#999;text-align:center;line-height:120px;}\r\n"
            u".module{position:relative;margin:10px 0;}\r\n"
