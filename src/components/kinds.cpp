@@ -1,6 +1,17 @@
 #include "components/kinds.h"
 
+#include "components/image/carousel.h"
+#include "components/image/double_sided.h"
+#include "components/image/magnifier.h"
 #include "components/image/picture.h"
+#include "components/link/link_icons.h"
+#include "components/link/qr_code.h"
+#include "components/link/video.h"
+#include "components/widget/countdown.h"
+#include "components/widget/customer_service.h"
+#include "components/widget/search.h"
+#include "components/widget/text.h"
+#include "components/image/picture_spec.h"
 
 namespace vitrine {
 using namespace Qt::StringLiterals;
@@ -10,21 +21,21 @@ namespace {
 std::vector<KindInfo> buildKinds() {
     // kind, toolbar caption, window caption, toolbar x, y, new width, height, picture, emitter, handles, prefix
     return {
-        {u"图片"_s, u"图片"_s, u"属性设置"_s, 130, 7, 120, 120, u"picture"_s, picture::emitCode, true, {}},
-        {u"轮播"_s, u"轮播"_s, u"轮播属性设置"_s, 183, 7, 300, 130, u"carousel"_s, nullptr, true, u"lb"_s},
-        {u"放大镜"_s, u"放大镜"_s, u"放大镜属性设置 "_s, 236, 7, 220, 220, u"magnifier"_s, nullptr, true, {}},
-        {u"双面图"_s, u"双面图"_s, u"双面图属性设置"_s, 289, 7, 120, 120, u"doublesided"_s, nullptr, true, {}},
-        {u"倒计时"_s, u"倒计时"_s, u"倒计时属性置"_s, 342, 7, 360, 90, u"countdown"_s, nullptr, true, u"djs"_s},
-        {u"旺旺群"_s, u"旺旺群"_s, u"旺旺群属性设置"_s, 395, 7, 63, 20, u"wangwanggroup"_s, nullptr, true, {}},
-        {u"购物车"_s, u"购物车"_s, u"购物车属性设置"_s, 448, 7, 120, 31, u"cart"_s, nullptr, true, {}},
-        {u"二维码"_s, u"二维码"_s, u"二维码属性设置"_s, 501, 7, 140, 140, u"qrcode"_s, nullptr, false, {}},
-        {u"客服"_s, u"客服"_s, u"客服属性设置"_s, 130, 35, 70, 70, u"service"_s, nullptr, true, {}},
-        {u"视频"_s, u"视频"_s, u"视频属性设置"_s, 183, 35, 350, 240, u"video"_s, nullptr, true, {}},
-        {u"搜索"_s, u"搜索"_s, u"搜索属性设置"_s, 236, 35, 238, 31, u"search"_s, nullptr, true, u"ss"_s},
-        {u"分享"_s, u"分享"_s, u"分享属性设置"_s, 342, 35, 92, 27, u"share"_s, nullptr, true, {}},
-        {u"收藏"_s, u"收藏"_s, u"收藏属性设置"_s, 395, 35, 190, 174, u"favourite"_s, nullptr, true, {}},
-        {u"喜欢"_s, u"喜欢"_s, u"喜欢属性设置"_s, 448, 35, 111, 27, u"like"_s, nullptr, false, {}},
-        {u"关注"_s, u"关注"_s, u"天猫关注属性设置"_s, 501, 35, 75, 22, u"follow"_s, nullptr, true, {}},
+        {u"图片"_s, u"图片"_s, u"属性设置"_s, 130, 7, 120, 120, u"picture"_s, picture::emitCode, true, {}, picture::windowSpec},
+        {u"轮播"_s, u"轮播"_s, u"轮播属性设置"_s, 183, 7, 300, 130, u"carousel"_s, carousel::emitCode, true, carousel::kSettingsPrefix},
+        {u"放大镜"_s, u"放大镜"_s, u"放大镜属性设置 "_s, 236, 7, 220, 220, u"magnifier"_s, magnifier::emitCode, true, {}},
+        {u"双面图"_s, u"双面图"_s, u"双面图属性设置"_s, 289, 7, 120, 120, u"doublesided"_s, double_sided::emitCode, true, {}},
+        {u"倒计时"_s, u"倒计时"_s, u"倒计时属性置"_s, 342, 7, 360, 90, u"countdown"_s, countdown::emitCode, true, countdown::kSettingsPrefix},
+        {u"旺旺群"_s, u"旺旺群"_s, u"旺旺群属性设置"_s, 395, 7, 63, 20, u"wangwanggroup"_s, link_icons::wangwang_group::emitCode, true, {}},
+        {u"购物车"_s, u"购物车"_s, u"购物车属性设置"_s, 448, 7, 120, 31, u"cart"_s, link_icons::cart::emitCode, true, {}},
+        {u"二维码"_s, u"二维码"_s, u"二维码属性设置"_s, 501, 7, 140, 140, u"qrcode"_s, qr_code::emitCode, false, {}},
+        {u"客服"_s, u"客服"_s, u"客服属性设置"_s, 130, 35, 70, 70, u"service"_s, customer_service::emitCode, true, {}},
+        {u"视频"_s, u"视频"_s, u"视频属性设置"_s, 183, 35, 350, 240, u"video"_s, video::emitCode, true, {}},
+        {u"搜索"_s, u"搜索"_s, u"搜索属性设置"_s, 236, 35, 238, 31, u"search"_s, search::emitCode, true, search::kSettingsPrefix},
+        {u"分享"_s, u"分享"_s, u"分享属性设置"_s, 342, 35, 92, 27, u"share"_s, link_icons::share::emitCode, true, {}},
+        {u"收藏"_s, u"收藏"_s, u"收藏属性设置"_s, 395, 35, 190, 174, u"favourite"_s, link_icons::favourite::emitCode, true, {}},
+        {u"喜欢"_s, u"喜欢"_s, u"喜欢属性设置"_s, 448, 35, 111, 27, u"like"_s, link_icons::like::emitCode, false, {}},
+        {u"关注"_s, u"关注"_s, u"天猫关注属性设置"_s, 501, 35, 75, 22, u"follow"_s, link_icons::follow::emitCode, true, {}},
         {u"左箭头"_s, u"左箭头"_s, u"轮播属性设置"_s, 32, 8, 40, 40, u"leftarrow"_s, nullptr, true, {}},
         {u"右箭头"_s, u"右箭头"_s, u"轮播属性设置"_s, 32, 34, 40, 40, u"rightarrow"_s, nullptr, true, {}},
     };
@@ -38,7 +49,7 @@ const std::vector<KindInfo>& componentKinds() {
 }
 
 const KindInfo& textKind() {
-    static const KindInfo text{u"文字"_s, u"文字"_s, u"文字属性设置"_s, 289, 35, 75, 22, {}, nullptr, true, u"wz"_s};
+    static const KindInfo text{u"文字"_s, u"文字"_s, u"文字属性设置"_s, 289, 35, 75, 22, {}, text::emitCode, true, text::kSettingsPrefix};
     return text;
 }
 

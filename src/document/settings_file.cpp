@@ -19,7 +19,8 @@ const QString kSection = u"配置"_s;
 
 QString decodeFile(const QString& path, bool* exists) {
     QFile f(path);
-    if (!f.open(QIODevice::ReadOnly)) {
+    // Read whole at once: Qt's buffer would only add a copy.
+    if (!f.open(QIODevice::ReadOnly | QIODevice::Unbuffered)) {
         if (exists) *exists = false;
         return {};
     }
@@ -54,10 +55,18 @@ QStringList splitLines(const QString& text) {
     return lines;
 }
 
+// Visits the entries of the section, line by line as splitLines cuts them,
+// without copying the lines: every generation reads many files.
 template <class Visit>
 void forEachEntry(const QString& text, Visit visit) {
     bool inSection = false;
-    for (const QString& line : splitLines(text)) {
+    const QStringView all(text);
+    for (qsizetype from = 0; from < all.size();) {
+        qsizetype end = all.indexOf(u'\n', from);
+        if (end < 0) end = all.size();
+        QStringView line = all.mid(from, end - from);
+        from = end + 1;
+        if (line.endsWith(u'\r')) line.chop(1);
         QString name;
         if (isSectionHeader(line, &name)) {
             inSection = name == kSection;
@@ -96,6 +105,7 @@ QString ComponentSettingsFile::escape(QStringView value) {
 }
 
 QString ComponentSettingsFile::unescape(QStringView stored) {
+    if (!stored.contains(u'\\')) return stored.toString();
     QString out;
     out.reserve(stored.size());
     for (qsizetype i = 0; i < stored.size(); ++i) {
@@ -142,40 +152,44 @@ QString ComponentSettingsFile::read(const QString& key) const {
     return result;
 }
 
-bool ComponentSettingsFile::write(const QString& key, const QString& value) {
+bool ComponentSettingsFile::write(const QString& key, const QString& value) { return write({{key, value}}); }
+
+bool ComponentSettingsFile::write(const std::vector<std::pair<QString, QString>>& entries) {
     QStringList lines = splitLines(decodeFile(path_, nullptr));
-    const QString entry = key + u'=' + escape(value);
-    int sectionAt = -1;
-    int insertAt = -1;
-    bool replaced = false;
-    for (int i = 0; i < lines.size() && !replaced; ++i) {
-        QString name;
-        if (isSectionHeader(lines[i], &name)) {
-            if (sectionAt >= 0) break;  // the section ended without the key
-            if (name == kSection) {
-                sectionAt = i;
+    for (const auto& [key, value] : entries) {
+        const QString entry = key + u'=' + escape(value);
+        int sectionAt = -1;
+        int insertAt = -1;
+        bool replaced = false;
+        for (int i = 0; i < lines.size() && !replaced; ++i) {
+            QString name;
+            if (isSectionHeader(lines[i], &name)) {
+                if (sectionAt >= 0) break;  // the section ended without the key
+                if (name == kSection) {
+                    sectionAt = i;
+                    insertAt = i + 1;
+                }
+                continue;
+            }
+            if (sectionAt < 0) continue;
+            QStringView k, v;
+            if (splitEntry(lines[i], &k, &v)) {
+                if (k == key) {
+                    lines[i] = entry;
+                    replaced = true;
+                }
+                insertAt = i + 1;
+            } else if (!lines[i].trimmed().isEmpty()) {
                 insertAt = i + 1;
             }
-            continue;
         }
-        if (sectionAt < 0) continue;
-        QStringView k, v;
-        if (splitEntry(lines[i], &k, &v)) {
-            if (k == key) {
-                lines[i] = entry;
-                replaced = true;
+        if (!replaced) {
+            if (sectionAt < 0) {
+                lines << u'[' + kSection + u']';
+                lines << entry;
+            } else {
+                lines.insert(insertAt, entry);
             }
-            insertAt = i + 1;
-        } else if (!lines[i].trimmed().isEmpty()) {
-            insertAt = i + 1;
-        }
-    }
-    if (!replaced) {
-        if (sectionAt < 0) {
-            lines << u'[' + kSection + u']';
-            lines << entry;
-        } else {
-            lines.insert(insertAt, entry);
         }
     }
     QStringEncoder encoder("GB18030");

@@ -8,6 +8,8 @@
 #include <QStringView>
 #include <map>
 #include <memory>
+#include <utility>
+#include <vector>
 
 class QLockFile;
 
@@ -30,6 +32,9 @@ public:
     QString read(const QString& key) const;
     // Creates the file when needed. False when it could not be written.
     bool write(const QString& key, const QString& value);
+    // Writes several keys in one go, in order: a window's save touches the
+    // disk once, not once a key.
+    bool write(const std::vector<std::pair<QString, QString>>& entries);
 
     const QString& path() const { return path_; }
 

@@ -4,6 +4,8 @@
 #include <QStringEncoder>
 
 #include <array>
+#include <cstdint>
+#include <cstring>
 #include <memory>
 #include <vector>
 
@@ -95,26 +97,40 @@ std::string toGbk(QStringView text) {
 
 QString fromGbk(std::string_view bytes) {
     const GbkTables* t = nullptr;
-    QString out;
-    out.reserve(static_cast<qsizetype>(bytes.size()));
-    for (std::size_t i = 0; i < bytes.size(); ++i) {
+    // Never more characters than bytes: written in place, then cut to size.
+    QString out(static_cast<qsizetype>(bytes.size()), Qt::Uninitialized);
+    char16_t* d = reinterpret_cast<char16_t*>(out.data());
+    qsizetype n = 0;
+    const std::size_t size = bytes.size();
+    for (std::size_t i = 0; i < size; ++i) {
+        // Generated code is mostly ASCII: eight bytes at a time while it is.
+        while (i + 8 <= size) {
+            std::uint64_t word;
+            std::memcpy(&word, bytes.data() + i, 8);
+            if (word & 0x8080808080808080ULL) break;
+            for (int k = 0; k < 8; ++k) d[n + k] = static_cast<unsigned char>(bytes[i + k]);
+            n += 8;
+            i += 8;
+        }
+        if (i >= size) break;
         const auto b = static_cast<unsigned char>(bytes[i]);
         if (b < 0x80) {
-            out += QChar(b);
+            d[n++] = b;
             continue;
         }
         if (!t) t = &tables();
-        if (b >= 0x81 && b <= 0xFE && i + 1 < bytes.size()) {
+        if (b >= 0x81 && b <= 0xFE && i + 1 < size) {
             const auto trail = static_cast<unsigned char>(bytes[i + 1]);
             const char16_t u = t->decode[(b << 8) | trail];
             if (u != 0) {
-                out += QChar(u);
+                d[n++] = u;
                 ++i;
                 continue;
             }
         }
-        out += QChar(0xFFFD);
+        d[n++] = 0xFFFD;
     }
+    out.truncate(n);
     return out;
 }
 

@@ -4,6 +4,8 @@
 #include "generation/gbk.h"
 #include "generation/text_rules.h"
 
+#include <algorithm>
+
 namespace vitrine {
 using namespace Qt::StringLiterals;
 
@@ -67,6 +69,11 @@ GenerationResult generate(const GenerationInput& in) {
     }
 
     std::string code = moduleText(in.templates.common, bg);
+    // Room for a large block per row (a carousel of eight slides is about
+    // 4 KB), so that the code is not copied again and again as it grows;
+    // memory that is never written is never touched.
+    const auto rows = static_cast<std::size_t>(in.components.rowCount() + bg.rowCount());
+    code.reserve(code.size() + std::min<std::size_t>(4096 * rows, std::size_t{16} << 20));
     out.statuses << kStatusComponents;
 
     auto run = [&](Emitter emitter, const Layer& layer, int row) {

@@ -29,8 +29,8 @@ struct GenerationInput {
     const SettingsFolder* settings;  // may be null: kinds with settings files then read nothing
     const TemplateSet& templates;
     RandomSource& random;
-    EmitterLookup emitterFor;
-    Emitter textEmitter = nullptr;
+    EmitterLookup emitterFor;      // the editor passes emitterFor of components/kinds.h
+    Emitter textEmitter = nullptr;  // the editor passes textKind().emitter
 };
 
 struct GenerationResult {

@@ -5,6 +5,7 @@
 #include <charconv>
 #include <cmath>
 #include <cstdio>
+#include <cstring>
 #include <limits>
 
 namespace vitrine {
@@ -26,27 +27,63 @@ inline bool matchesAt(std::string_view text, std::size_t at, std::string_view pl
 
 inline bool isBlank(QChar c) { return c == u' ' || c == u'\t'; }
 
+// The first position at or after `from` whose byte equals `first` (ASCII
+// letters in either case), character boundaries not considered.
+std::size_t findCandidate(std::string_view text, std::size_t from, unsigned char first) {
+    const char* base = text.data();
+    const std::size_t n = text.size();
+    const bool letter = first >= 'a' && first <= 'z';
+    if (!letter) {
+        const void* hit = std::memchr(base + from, first, n - from);
+        return hit ? static_cast<std::size_t>(static_cast<const char*>(hit) - base) : std::string_view::npos;
+    }
+    const auto upper = static_cast<unsigned char>(first - ('a' - 'A'));
+    for (std::size_t i = from; i < n; ++i) {
+        const auto b = static_cast<unsigned char>(base[i]);
+        if (b == first || b == upper) return i;
+    }
+    return std::string_view::npos;
+}
+
+// Whether `at` starts a character, given that `start` (<= at) does. After a
+// byte below 0x80 a character always starts, so the bytes of 0x80 or more
+// right before `at` pair up from a character start: `at` starts one exactly
+// when there is an even number of them.
+bool startsCharacter(std::string_view text, std::size_t start, std::size_t at) {
+    std::size_t high = 0;
+    while (at > start && static_cast<unsigned char>(text[at - 1]) >= 0x80) {
+        --at;
+        ++high;
+    }
+    return high % 2 == 0;
+}
+
 }  // namespace
 
 std::string Replace(std::string_view text, std::string_view placeholder, std::string_view value, int count) {
     if (text.empty() || placeholder.empty() || count <= 0) return std::string(text);
     std::string out;
     out.reserve(text.size() + value.size());
-    std::size_t i = 0;
+    std::size_t i = 0;  // always a character start
     std::size_t copiedUpTo = 0;
     int done = 0;
     const auto first = foldLetter(static_cast<unsigned char>(placeholder[0]));
     while (i < text.size() && done < count) {
-        const auto b = static_cast<unsigned char>(text[i]);
-        if (foldLetter(b) == first && matchesAt(text, i, placeholder)) {
-            out.append(text.substr(copiedUpTo, i - copiedUpTo));
+        const std::size_t at = findCandidate(text, i, first);
+        if (at == std::string_view::npos) break;
+        if (!startsCharacter(text, i, at)) {
+            i = at + 1;  // `at` was the second byte of a character
+            continue;
+        }
+        if (matchesAt(text, at, placeholder)) {
+            out.append(text.substr(copiedUpTo, at - copiedUpTo));
             out.append(value);
-            i += placeholder.size();
+            i = at + placeholder.size();
             copiedUpTo = i;
             ++done;
             continue;
         }
-        i += (b >= 0x80 && i + 1 < text.size()) ? 2 : 1;
+        i = at + ((static_cast<unsigned char>(text[at]) >= 0x80 && at + 1 < text.size()) ? 2 : 1);
     }
     out.append(text.substr(copiedUpTo));
     return out;

@@ -84,7 +84,7 @@ TEST(Browser, ComponentsLandWhereTheCanvasPutsThem) {
         for (int i = 0; i < cells.size(); ++i) components.setCell(r, i, cells[i]);
         SeededRandom random(1);
         const TemplateSet templates = builtinTemplates();
-        const GenerationResult out = generate({components, background, nullptr, templates, random, emitterFor, nullptr});
+        const GenerationResult out = generate({components, background, nullptr, templates, random, emitterFor, textKind().emitter});
         const auto v = render(out.preview);
         SCOPED_TRACE(c.name);
         EXPECT_EQ(v.value(u"imgLeft"_s), u"10"_s);

@@ -40,7 +40,7 @@ struct Fixture {
         return r;
     }
 
-    GenerationResult run(Emitter text = nullptr) {
+    GenerationResult run(Emitter text = textKind().emitter) {
         return generate({components, background, nullptr, templates, random, emitterFor, text});
     }
 };

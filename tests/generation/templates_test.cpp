@@ -54,7 +54,7 @@ TEST(BuiltinTemplates, NoPlaceholderIsLeftInTheCode) {
         background.setCell(0, modcol::TopSpacing, u"10"_s);
         SeededRandom random(1);
         const TemplateSet t = builtinTemplates();
-        const GenerationResult r = generate({components, background, nullptr, t, random, emitterFor, nullptr});
+        const GenerationResult r = generate({components, background, nullptr, t, random, emitterFor, textKind().emitter});
         for (const auto& words : {kModule, kWrapper})
             for (const auto& [word, count] : words) EXPECT_FALSE(r.code.contains(word)) << word.toStdString();
         EXPECT_FALSE(r.code.contains(u"Nirova"_s, Qt::CaseInsensitive));
