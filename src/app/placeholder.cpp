@@ -1,1 +1,0 @@
-// The editor's sources land here.
