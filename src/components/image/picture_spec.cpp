@@ -1,13 +1,14 @@
 #include "components/image/picture_spec.h"
 
 #include "components/image/picture.h"
+#include "components/platform_hosts.h"
 #include "document/layer.h"
 
 namespace vitrine::picture {
 using namespace Qt::StringLiterals;
 using namespace properties;
 
-const QString kDefaultAddress = u"https://img.alicdn.com/imgextra/i1/vitrine/sample-picture-120x120.jpg"_s;
+const QString kDefaultAddress = hosts::kDefaultPicture;
 const QString kSavedText =
     u"图片属性值保存完成，如需修改，请再次点击该图片。右上角序号颜色为绿色，表示已保存设置，若为橙黄色，表示未保存设置...."_s;
 
