@@ -25,7 +25,9 @@ QString decodeFile(const QString& path, bool* exists) {
         return {};
     }
     if (exists) *exists = true;
-    QStringDecoder decoder("GB18030");
+    // Opening a converter costs more than decoding a small file: keep one.
+    thread_local QStringDecoder decoder("GB18030");
+    decoder.resetState();
     return decoder.decode(f.readAll());
 }
 
