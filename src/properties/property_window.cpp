@@ -150,14 +150,14 @@ void PropertyWindow::onFieldChanged(const QString& name) {
         return;
     }
     if (const FieldSpec* f = form_->fieldSpec(name); f && f->geometry != Geometry::None && f->live)
-        applyLiveGeometry(*f);
+        applyGeometry(f->geometry, form_->text(name));
 }
 
-void PropertyWindow::applyLiveGeometry(const FieldSpec& field) {
+void PropertyWindow::applyGeometry(Geometry geometry, const QString& text) {
     QWidget* item = host_.selectedItem();
     if (!item) return;
-    const long long value = textToInteger(form_->text(field.name));
-    switch (field.geometry) {
+    const long long value = textToInteger(text);
+    switch (geometry) {
     case Geometry::Left: item->move(clampedCoordinate(value + host_.canvasLeft()), item->y()); break;
     case Geometry::Top: item->move(item->x(), clampedCoordinate(value + kCanvasTop)); break;
     case Geometry::Width: item->resize(clampedCoordinate(value), item->height()); break;
@@ -256,6 +256,7 @@ void PropertyWindow::save() {
     form_->store(row);
     row.layer->setCell(row.row, col::Saved, u"1"_s);
     form_->setText(kSavedField, u"1"_s);
+    for (const auto& [field, geometry] : spec_.geometryOnSave) applyGeometry(geometry, form_->text(field));
     if (!spec_.fetchAfterSave.isEmpty()) fetchItemPicture(host_, item, form_->text(spec_.fetchAfterSave));
     if (!spec_.savedText.isEmpty()) host_.showStatus(spec_.savedText);
 

@@ -70,7 +70,7 @@ public:
 
 private:
     void onFieldChanged(const QString& name);
-    void applyLiveGeometry(const properties::FieldSpec& field);
+    void applyGeometry(properties::Geometry geometry, const QString& text);
     void setMarker(unsigned bgr);
     void load();
     void save();

@@ -122,6 +122,7 @@ void SpecForm::addChooser(const ChooserSpec& c, QWidget* page, QFormLayout* form
         combo->setCurrentIndex(-1);
         combo->setAccessibleName(c.caption);
         auto* caption = new QLabel(c.caption, page);
+        caption->setObjectName(c.captionName);
         caption->setBuddy(combo);
         form->addRow(caption, combo);
         connect(combo, &QComboBox::activated, this, [this, index](int i) { choose(choosers_[index], i); });
@@ -143,6 +144,7 @@ void SpecForm::addChooser(const ChooserSpec& c, QWidget* page, QFormLayout* form
             line->addWidget(radio);
         }
         auto* caption = new QLabel(c.caption, page);
+        caption->setObjectName(c.captionName);
         if (!chooser.radios->buttons().isEmpty()) caption->setBuddy(chooser.radios->buttons().first());
         form->addRow(caption, group);
         connect(chooser.radios, &QButtonGroup::idClicked, this, [this, index](int i) { choose(choosers_[index], i); });
@@ -200,16 +202,27 @@ void SpecForm::runRules(const QString& name) {
     if (spec_.hooks.fieldChanged) spec_.hooks.fieldChanged(*this, name);
 }
 
+namespace {
+
+// The entry a value field's text selects, -1 for none.
+int entryFor(const ChooserSpec& c, const QString& value) {
+    if (c.compute || c.follows == ChooserFollows::Nothing) return -1;
+    for (int i = 0; i < static_cast<int>(c.choices.size()); ++i) {
+        const QString& v = c.choices[i].value;
+        const bool match =
+            c.follows == ChooserFollows::Emptiness ? v.isEmpty() == value.isEmpty() : v == value;
+        if (match) return i;
+    }
+    return -1;
+}
+
+}  // namespace
+
 void SpecForm::selectFor(const QString& field) {
     const QString value = text(field);
     for (const Chooser& c : choosers_) {
-        if (c.spec->valueField != field || c.spec->compute) continue;
-        int match = -1;
-        for (int i = 0; i < static_cast<int>(c.spec->choices.size()); ++i)
-            if (c.spec->choices[i].value == value) {
-                match = i;
-                break;
-            }
+        if (c.spec->valueField != field) continue;
+        const int match = entryFor(*c.spec, value);
         if (match < 0) continue;  // a value of no entry changes nothing
         // Selecting by program emits neither activated nor clicked: the chooser's rule does not run.
         if (c.combo) c.combo->setCurrentIndex(match);
@@ -222,6 +235,7 @@ void SpecForm::choose(const Chooser& c, int index) {
     if (index < 0 || index >= static_cast<int>(c.spec->choices.size())) return;
     const QString value = c.spec->compute ? c.spec->compute(*this, index) : c.spec->choices[index].value;
     setText(c.spec->valueField, value);
+    for (const auto& [field, text] : c.spec->choices[index].also) setText(field, text);
     if (spec_.hooks.chosen) spec_.hooks.chosen(*this, c.spec->name, index);
 }
 

@@ -3,6 +3,7 @@
 #include "document/layer.h"
 
 #include <QSet>
+#include <algorithm>
 
 namespace vitrine::properties {
 using namespace Qt::StringLiterals;
@@ -29,6 +30,25 @@ SaveStep toColumn(const QString& field, int column) {
 }
 SaveStep toKey(const QString& field, const QString& key) {
     return {.field = field, .target = SaveStep::Target::SettingsKey, .key = key};
+}
+
+std::vector<LoadStep> fromColumns(std::initializer_list<ColumnField> fields) {
+    std::vector<LoadStep> steps;
+    for (const auto& [field, column] : fields) steps.push_back(fromColumn(field, column));
+    return steps;
+}
+std::vector<SaveStep> toColumns(std::initializer_list<ColumnField> fields) {
+    std::vector<SaveStep> steps;
+    for (const auto& [field, column] : fields) steps.push_back(toColumn(field, column));
+    return steps;
+}
+
+ChooserSpec linkTargetChooser(const QString& valueField) {
+    return {.type = ChooserType::Combo,
+            .name = u"组合框1"_s,
+            .caption = u"打开方式"_s,
+            .valueField = valueField,
+            .choices = {{u"新窗口"_s, u"_blank"_s}, {u"当前窗口"_s, u"_self"_s}}};
 }
 
 std::vector<FieldSpec> geometryFields(int page) {
@@ -92,8 +112,19 @@ QStringList checkSpec(const WindowSpec& spec) {
         if (c.choices.size() < wanted) problems << u"chooser %1 has too few entries"_s.arg(c.name);
         if (c.type == ChooserType::Check && c.choices.size() > 2)
             problems << u"check box %1 has more than two entries"_s.arg(c.name);
-        for (const ChoiceSpec& e : c.choices)
+        named(c.captionName, u"chooser caption"_s);
+        for (const ChoiceSpec& e : c.choices) {
             if (c.type == ChooserType::Radio) named(e.name, u"radio button"_s);
+            for (const auto& [field, text] : e.also)
+                if (!fields.contains(field))
+                    problems << u"entry %1 of chooser %2 writes %3, which is not declared"_s.arg(e.text, c.name, field);
+        }
+        if (c.follows == ChooserFollows::Emptiness && !c.compute) {
+            const auto empties = std::count_if(c.choices.begin(), c.choices.end(),
+                                               [](const ChoiceSpec& e) { return e.value.isEmpty(); });
+            if (empties != 1 || c.choices.size() < 2)
+                problems << u"chooser %1 follows emptiness but needs one entry of empty value and another"_s.arg(c.name);
+        }
     }
     for (const ColorPickerSpec& p : spec.colorPickers) {
         named(p.name, u"colour picker"_s);
@@ -108,6 +139,9 @@ QStringList checkSpec(const WindowSpec& spec) {
         if (!fields.contains(s.field)) problems << u"a save step reads %1, which is not declared"_s.arg(s.field);
     for (const QString* f : {&spec.fetchAfterSave, &spec.requireHttpIn})
         if (!f->isEmpty() && !fields.contains(*f)) problems << u"%1 is named but not declared"_s.arg(*f);
+    for (const auto& [field, geometry] : spec.geometryOnSave)
+        if (!fields.contains(field) || geometry == Geometry::None)
+            problems << u"the geometry a save applies from %1 is not declared"_s.arg(field);
     if (!spec.requireHttpIn.isEmpty() && spec.refusedText.isEmpty())
         problems << u"a save that can be refused needs its refusal text"_s;
     return problems;

@@ -9,6 +9,7 @@
 #include <QSize>
 #include <QString>
 #include <QStringList>
+#include <initializer_list>
 #include <utility>
 #include <vector>
 
@@ -71,19 +72,27 @@ struct FieldSpec {
 enum class ChooserType { Combo, Radio, Check };
 
 struct ChoiceSpec {
-    ChoiceSpec(QString text, QString value, QString name = {})
-        : text(std::move(text)), value(std::move(value)), name(std::move(name)) {}
+    ChoiceSpec(QString text, QString value, QString name = {}, std::vector<std::pair<QString, QString>> also = {})
+        : text(std::move(text)), value(std::move(value)), name(std::move(name)), also(std::move(also)) {}
     QString text{};   // the combo item's text, or the radio button's
     QString value{};  // what choosing it writes into the value field
     QString name{};   // objectName of a radio button
+    // Further fields the choice writes (field, text), in order, after the value field.
+    std::vector<std::pair<QString, QString>> also{};
+};
+
+// How a change of a chooser's value field moves the chooser.
+enum class ChooserFollows {
+    ExactValue,  // selects the entry whose value equals the text; a text of no entry changes nothing
+    Emptiness,   // an empty text selects the entry of empty value, any other text the first entry of another
+    Nothing,     // the field never moves the chooser: it only writes the field
 };
 
 // A combo box, a group of radio buttons or a check box driving a hidden value
 // field. Choosing an entry writes its value into the field; a change of the
-// field selects the entry with that value without running the chooser's
-// rule, and a value of no entry changes nothing. A check box has two
-// entries: ticked, then cleared. The chooser sits where its value field is
-// declared (just above it when the field is shown).
+// field selects the matching entry (`follows`) without running the chooser's
+// rule. A check box has two entries: ticked, then cleared. The chooser sits
+// where its value field is declared (just above it when the field is shown).
 struct ChooserSpec {
     ChooserType type = ChooserType::Combo;
     QString name{};     // objectName of the combo box or check box, or of the radio group
@@ -93,6 +102,8 @@ struct ChooserSpec {
     // A computed value: choosing entry i writes compute(fields, i) instead of
     // the entry's value, and a change of the field selects nothing.
     QString (*compute)(const FieldAccess& fields, int index) = nullptr;
+    ChooserFollows follows = ChooserFollows::ExactValue;
+    QString captionName{};  // objectName of the caption label, when it has one
 };
 
 // A colour picker button beside `field`; a pick writes the colour's text.
@@ -131,6 +142,18 @@ struct SaveStep {
 
 SaveStep toColumn(const QString& field, int column);
 SaveStep toKey(const QString& field, const QString& key);
+
+// A field and the row column it is kept in.
+using ColumnField = std::pair<QString, int>;
+// Loads from, or saves into, these columns, in the order given.
+std::vector<LoadStep> fromColumns(std::initializer_list<ColumnField> fields);
+std::vector<SaveStep> toColumns(std::initializer_list<ColumnField> fields);
+
+// `more` appended to `steps`.
+template <class Step>
+void append(std::vector<Step>& steps, const std::vector<Step>& more) {
+    steps.insert(steps.end(), more.begin(), more.end());
+}
 
 // What a kind does that no declaration says. Each hook is optional.
 struct Hooks {
@@ -182,13 +205,26 @@ struct WindowSpec {
     // After saving, the picture at this field's address is fetched into the
     // item when the text contains "http" (case-sensitive).
     QString fetchAfterSave{};
+    // After a save the item takes these fields' values as the edge or size
+    // named beside each, so that the canvas shows what was stored also where
+    // a field has no live geometry.
+    std::vector<std::pair<QString, Geometry>> geometryOnSave{};
     QString savedText{};  // empty: the status bar is left alone
     QString unsavedText = kUnsavedText;
     Hooks hooks{};
 };
 
+// The declaration `build` makes, built on first use and kept.
+template <WindowSpec (*build)()>
+const WindowSpec* builtOnce() {
+    static const WindowSpec spec = build();
+    return &spec;
+}
+
 // The four geometry fields with their usual captions and "PX".
 std::vector<FieldSpec> geometryFields(int page = 0);
+// "打开方式": the combo box "组合框1" writing "_blank" or "_self" into `valueField`.
+ChooserSpec linkTargetChooser(const QString& valueField);
 // Load steps: width, height, left, top from the item.
 std::vector<LoadStep> geometryFromItem();
 // Save steps: left, top, width, height into columns 1 to 4.

@@ -33,6 +33,10 @@ WindowSpec testSpec() {
         {.name = u"编辑框_开关"_s, .initial = u"block"_s, .shown = false},
         {.name = u"编辑框_宽"_s, .caption = u"宽"_s, .initial = u"220"_s},
         {.name = u"编辑框_倍数"_s, .initial = u"264"_s, .shown = false},
+        {.name = u"编辑框_头像"_s, .caption = u"头像"_s, .initial = u"http://a/1.png"_s},
+        {.name = u"编辑框_分流"_s, .initial = u"on"_s, .shown = false},
+        {.name = u"编辑框_类型"_s, .initial = u"0"_s, .shown = false},
+        {.name = u"编辑框_地址"_s, .initial = u"a/数字"_s, .shown = false},
     };
     w.choosers = {
         {.type = ChooserType::Combo,
@@ -55,6 +59,24 @@ WindowSpec testSpec() {
          .valueField = u"编辑框_倍数"_s,
          .choices = {{u"1.2 倍"_s, {}}, {u"1.3 倍"_s, {}}, {u"1.4 倍"_s, {}}, {u"1.5 倍"_s, {}}},
          .compute = zoomWidth},
+        {.type = ChooserType::Check,
+         .name = u"选择框2"_s,
+         .caption = u"显示头像"_s,
+         .valueField = u"编辑框_头像"_s,
+         .choices = {{u"显示"_s, u"http://a/default.png"_s}, {u"隐藏"_s, {}}},
+         .follows = ChooserFollows::Emptiness},
+        {.type = ChooserType::Check,
+         .name = u"选择框3"_s,
+         .caption = u"分流"_s,
+         .valueField = u"编辑框_分流"_s,
+         .choices = {{u"分流"_s, u"on"_s}, {u"不分流"_s, u"off"_s}},
+         .follows = ChooserFollows::Nothing},
+        {.type = ChooserType::Combo,
+         .name = u"组合框3"_s,
+         .caption = u"类型"_s,
+         .valueField = u"编辑框_类型"_s,
+         .choices = {{u"甲"_s, u"0"_s, {}, {{u"编辑框_地址"_s, u"a/数字"_s}}},
+                     {u"乙"_s, u"1"_s, {}, {{u"编辑框_地址"_s, u"b/数字"_s}}}}},
     };
     w.hooks.chosen = [](FieldAccess&, const QString&, int) { ++chosenCalls; };
     return w;
@@ -83,6 +105,8 @@ private slots:
         QCOMPARE(shown(window, u"组合框1"_s), u"0"_s);
         QCOMPARE(shown(window, u"选择框1"_s), u"ticked"_s);
         QCOMPARE(shown(window, u"单选框"_s), u"none"_s);  // an empty value selects no radio button
+        QCOMPARE(shown(window, u"选择框2"_s), u"ticked"_s);   // any address ticks it
+        QCOMPARE(shown(window, u"选择框3"_s), u"cleared"_s);  // it never follows its field
     }
 
     void fieldSelectsChooser_data() {
@@ -96,6 +120,9 @@ private slots:
         QTest::newRow("radio, no entry") << u"编辑框_样式"_s << u"3"_s << u"单选框"_s << u"none"_s;
         QTest::newRow("check box cleared") << u"编辑框_开关"_s << u"none"_s << u"选择框1"_s << u"cleared"_s;
         QTest::newRow("check box, no entry") << u"编辑框_开关"_s << u"half"_s << u"选择框1"_s << u"ticked"_s;
+        QTest::newRow("emptiness: any text ticks") << u"编辑框_头像"_s << u"http://b/2.png"_s << u"选择框2"_s << u"ticked"_s;
+        QTest::newRow("emptiness: empty clears") << u"编辑框_头像"_s << QString() << u"选择框2"_s << u"cleared"_s;
+        QTest::newRow("a chooser that only writes") << u"编辑框_分流"_s << u"on"_s << u"选择框3"_s << u"cleared"_s;
         QTest::newRow("computed value selects nothing") << u"编辑框_倍数"_s << u"999"_s << u"组合框2"_s << u"-1"_s;
     }
     void fieldSelectsChooser() {
@@ -130,6 +157,8 @@ private slots:
         QTest::newRow("combo, next entry") << u"组合框1"_s << u"编辑框_对齐"_s << u"center"_s;
         QTest::newRow("radio button") << u"单选框2"_s << u"编辑框_样式"_s << u"2"_s;
         QTest::newRow("check box") << u"选择框1"_s << u"编辑框_开关"_s << u"none"_s;
+        QTest::newRow("emptiness: clearing the check box empties") << u"选择框2"_s << u"编辑框_头像"_s << QString();
+        QTest::newRow("a check box that only writes") << u"选择框3"_s << u"编辑框_分流"_s << u"on"_s;
         QTest::newRow("computed: 220 × 1.2") << u"组合框2"_s << u"编辑框_倍数"_s << u"264"_s;
     }
     void chooserWritesField() {
@@ -151,6 +180,23 @@ private slots:
         }
         QCOMPARE(form.text(field), expected);
         QCOMPARE(chosenCalls, 1);
+    }
+
+    void aChoiceWritesItsFurtherFields() {
+        const WindowSpec spec = testSpec();
+        QWidget window;
+        SpecForm form(spec, &window);
+        window.show();
+        form.setText(u"编辑框_类型"_s, u"1"_s);  // the field alone moves the chooser, and writes nothing more
+        QCOMPARE(shown(window, u"组合框3"_s), u"1"_s);
+        QCOMPARE(form.text(u"编辑框_地址"_s), u"a/数字"_s);
+        auto* combo = window.findChild<QComboBox*>(u"组合框3"_s);
+        combo->setFocus();
+        QTest::keyClick(combo, Qt::Key_Up);
+        QCOMPARE(form.text(u"编辑框_类型"_s), u"0"_s);
+        QTest::keyClick(combo, Qt::Key_Down);
+        QCOMPARE(form.text(u"编辑框_类型"_s), u"1"_s);
+        QCOMPARE(form.text(u"编辑框_地址"_s), u"b/数字"_s);
     }
 
     void computedValueIsNotRecomputedLater() {

@@ -62,6 +62,21 @@ TEST(WindowSpec, CheckFindsFaults) {
         {"a field on a page that does not exist",
          [](WindowSpec& w) { w.fields.push_back({.name = u"编辑框_页"_s, .caption = u"页"_s, .page = 2}); }, "page 2"},
         {"a refusal without its text", [](WindowSpec& w) { w.requireHttpIn = u"编辑框_文字"_s; }, "refusal text"},
+        {"a choice writing no field",
+         [](WindowSpec& w) {
+             w.choosers.push_back({.name = u"组合框1"_s, .valueField = u"编辑框_值"_s,
+                                   .choices = {{u"a"_s, u"a"_s, {}, {{u"编辑框_无"_s, u"x"_s}}}}});
+         },
+         "writes 编辑框_无"},
+        {"emptiness without an empty entry",
+         [](WindowSpec& w) {
+             w.choosers.push_back({.name = u"组合框1"_s, .valueField = u"编辑框_值"_s,
+                                   .choices = {{u"a"_s, u"a"_s}, {u"b"_s, u"b"_s}},
+                                   .follows = ChooserFollows::Emptiness});
+         },
+         "follows emptiness"},
+        {"a geometry applied on save from no field",
+         [](WindowSpec& w) { w.geometryOnSave.push_back({u"编辑框_边"_s, Geometry::Width}); }, "编辑框_边"},
         {"a fetch from no field", [](WindowSpec& w) { w.fetchAfterSave = u"编辑框_图"_s; }, "编辑框_图"},
     };
     EXPECT_EQ(checkSpec(base()), QStringList());

@@ -31,11 +31,7 @@ WindowSpec build() {
     w.fields.push_back({.name = kLinkField, .caption = u"链接地址"_s});
     w.fields.push_back({.name = kTitleField, .caption = u"提示文字"_s});
 
-    w.choosers.push_back({.type = ChooserType::Combo,
-                          .name = u"组合框1"_s,
-                          .caption = u"打开方式"_s,
-                          .valueField = kTargetField,
-                          .choices = {{u"新窗口"_s, u"_blank"_s}, {u"当前窗口"_s, u"_self"_s}}});
+    w.choosers.push_back(linkTargetChooser(kTargetField));
 
     w.load = {fromColumn(kTargetField, Target), fromColumn(kAddressField, Address), fromColumn(kLinkField, Link),
               fromColumn(kTitleField, Title), fromColumn(kSavedField, col::Saved)};
