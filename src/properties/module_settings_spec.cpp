@@ -87,8 +87,8 @@ WindowSpec build() {
 }  // namespace
 
 const WindowSpec& windowSpec() {
-    static const WindowSpec spec = build();
-    return spec;
+    static const WindowSpec declaration = build();
+    return declaration;
 }
 
 }  // namespace vitrine::properties::module

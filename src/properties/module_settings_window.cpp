@@ -24,13 +24,13 @@ using namespace properties::module;
 
 ModuleSettingsWindow::ModuleSettingsWindow(PropertyHost& host, QWidget* parent)
     : QWidget(parent ? parent : host.hostWindow(), Qt::Tool), host_(host) {
-    const WindowSpec& spec = module::windowSpec();
-    setWindowTitle(spec.caption);
-    setAccessibleName(spec.caption);
-    form_ = std::make_unique<SpecForm>(spec, this);
+    const WindowSpec& declaration = module::windowSpec();
+    setWindowTitle(declaration.caption);
+    setAccessibleName(declaration.caption);
+    form_ = std::make_unique<SpecForm>(declaration, this);
 
     auto* save = new QPushButton(kSaveText, this);
-    save->setObjectName(spec.saveButtonName);
+    save->setObjectName(declaration.saveButtonName);
     save->setAccessibleName(kSaveText);
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
@@ -39,7 +39,7 @@ ModuleSettingsWindow::ModuleSettingsWindow(PropertyHost& host, QWidget* parent)
     auto* outer = new QVBoxLayout(this);
     outer->addWidget(form_->content(), 1);
     outer->addLayout(buttons);
-    resize(spec.size);
+    resize(declaration.size);
 
     connect(save, &QPushButton::clicked, this, &ModuleSettingsWindow::saveAndClose);
     connect(form_.get(), &SpecForm::fieldChanged, this, &ModuleSettingsWindow::preview);

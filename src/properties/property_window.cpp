@@ -57,17 +57,17 @@ int clampedCoordinate(long long value) {
 
 }  // namespace
 
-PropertyWindow::PropertyWindow(PropertyHost& host, const WindowSpec& spec, QString settingsPrefix,
+PropertyWindow::PropertyWindow(PropertyHost& host, const WindowSpec& declaration, QString settingsPrefix,
                                DraftStore* drafts)
     : QWidget(host.hostWindow(), Qt::Tool),
       host_(host),
-      spec_(spec),
+      declaration_(declaration),
       prefix_(std::move(settingsPrefix)),
       drafts_(drafts) {
-    setWindowTitle(spec.caption);
-    setAccessibleName(spec.caption);
-    form_ = std::make_unique<SpecForm>(spec, this,
-                                       std::vector<std::pair<QString, QString>>{{kSavedField, spec.savedInitial},
+    setWindowTitle(declaration.caption);
+    setAccessibleName(declaration.caption);
+    form_ = std::make_unique<SpecForm>(declaration, this,
+                                       std::vector<std::pair<QString, QString>>{{kSavedField, declaration.savedInitial},
                                                                                 {kLoadField, QString()}});
 
     // The ordinal inside the circle glyph, in the top right corner.
@@ -87,7 +87,7 @@ PropertyWindow::PropertyWindow(PropertyHost& host, const WindowSpec& spec, QStri
     ordinal_->raise();
 
     auto* save = new QPushButton(kSaveText, this);
-    save->setObjectName(spec.saveButtonName);
+    save->setObjectName(declaration.saveButtonName);
     save->setAccessibleName(kSaveText);
     restore_ = new QPushButton(kRestoreText, this);
     restore_->setObjectName(kRestoreButton);
@@ -105,9 +105,9 @@ PropertyWindow::PropertyWindow(PropertyHost& host, const WindowSpec& spec, QStri
     auto* outer = new QVBoxLayout(this);
     outer->addLayout(top, 1);
     outer->addLayout(buttons);
-    resize(spec.size);
+    resize(declaration.size);
 
-    const QString initial = spec.savedInitial;
+    const QString initial = declaration.savedInitial;
     setMarker(initial == u"1"_s ? kSavedColour : kUnsavedColour);
 
     connect(form_.get(), &SpecForm::fieldChanged, this, &PropertyWindow::onFieldChanged);
@@ -145,7 +145,7 @@ void PropertyWindow::onFieldChanged(const QString& name) {
             setMarker(kSavedColour);
         } else if (flag.isEmpty() || flag == u"0"_s) {
             setMarker(kUnsavedColour);
-            if (!spec_.unsavedText.isEmpty()) host_.showStatus(spec_.unsavedText);
+            if (!declaration_.unsavedText.isEmpty()) host_.showStatus(declaration_.unsavedText);
         }
         return;
     }
@@ -167,12 +167,12 @@ void PropertyWindow::applyGeometry(Geometry geometry, const QString& text) {
 }
 
 int PropertyWindow::rowNumber() const {
-    return spec_.row == RowSource::ModuleSettings ? ModuleSettingsRow : host_.selectedNumber();
+    return declaration_.row == RowSource::ModuleSettings ? ModuleSettingsRow : host_.selectedNumber();
 }
 
 RowAccess PropertyWindow::rowAccess(QWidget* item) const {
     RowAccess a;
-    a.layer = spec_.row == RowSource::SelectedComponent ? static_cast<Layer*>(&host_.components())
+    a.layer = declaration_.row == RowSource::SelectedComponent ? static_cast<Layer*>(&host_.components())
                                                         : static_cast<Layer*>(&host_.background());
     a.row = rowNumber();
     a.settings = host_.settings();
@@ -187,7 +187,7 @@ QStringList PropertyWindow::draftFields() const {
     // What a save stores and a load would overwrite; the live geometry is
     // safe on the item itself.
     QStringList fields;
-    for (const SaveStep& s : spec_.save) {
+    for (const SaveStep& s : declaration_.save) {
         const FieldSpec* f = form_->fieldSpec(s.field);
         if (f && f->geometry != Geometry::None && f->live) continue;
         if (!fields.contains(s.field)) fields << s.field;
@@ -211,7 +211,7 @@ void PropertyWindow::load() {
     // A reload overwrites the fields: keep what was typed for the item shown so far.
     keepUnsavedEdits();
     const int n = rowNumber();
-    const int ordinal = spec_.ordinal == Ordinal::NumberMinusOne ? n - 1 : n + host_.components().rowCount() - 2;
+    const int ordinal = declaration_.ordinal == Ordinal::NumberMinusOne ? n - 1 : n + host_.components().rowCount() - 2;
     ordinal_->setText(formatInteger(ordinal));
     form_->load(rowAccess(item));
     loadedItem_ = item;
@@ -246,19 +246,19 @@ void PropertyWindow::restoreUnsavedEdits() {
 void PropertyWindow::save() {
     QWidget* item = host_.selectedItem();
     if (!item) return;
-    if (spec_.announcesSaving) host_.showStatus(kSavingText);
-    if (!spec_.requireHttpIn.isEmpty() && !form_->text(spec_.requireHttpIn).contains(u"http"_s, Qt::CaseSensitive)) {
-        host_.showStatus(spec_.refusedText);
+    if (declaration_.announcesSaving) host_.showStatus(kSavingText);
+    if (!declaration_.requireHttpIn.isEmpty() && !form_->text(declaration_.requireHttpIn).contains(u"http"_s, Qt::CaseSensitive)) {
+        host_.showStatus(declaration_.refusedText);
         return;
     }
-    if (spec_.hooks.beforeSave) spec_.hooks.beforeSave(*form_);
+    if (declaration_.hooks.beforeSave) declaration_.hooks.beforeSave(*form_);
     const RowAccess row = rowAccess(item);
     form_->store(row);
     row.layer->setCell(row.row, col::Saved, u"1"_s);
     form_->setText(kSavedField, u"1"_s);
-    for (const auto& [field, geometry] : spec_.geometryOnSave) applyGeometry(geometry, form_->text(field));
-    if (!spec_.fetchAfterSave.isEmpty()) fetchItemPicture(host_, item, form_->text(spec_.fetchAfterSave));
-    if (!spec_.savedText.isEmpty()) host_.showStatus(spec_.savedText);
+    for (const auto& [field, geometry] : declaration_.geometryOnSave) applyGeometry(geometry, form_->text(field));
+    if (!declaration_.fetchAfterSave.isEmpty()) fetchItemPicture(host_, item, form_->text(declaration_.fetchAfterSave));
+    if (!declaration_.savedText.isEmpty()) host_.showStatus(declaration_.savedText);
 
     // What is saved is no draft any more.
     if (drafts_) drafts_->discard(item);

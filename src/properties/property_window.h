@@ -53,7 +53,7 @@ class PropertyWindow : public QWidget {
 public:
     // A top-level window owned by the main window. `settingsPrefix` names
     // the kind's settings files; `drafts` may be null.
-    PropertyWindow(PropertyHost& host, const properties::WindowSpec& spec, QString settingsPrefix,
+    PropertyWindow(PropertyHost& host, const properties::WindowSpec& declaration, QString settingsPrefix,
                    DraftStore* drafts);
     ~PropertyWindow() override;
 
@@ -66,7 +66,7 @@ public:
     void keepUnsavedEdits();
 
     SpecForm& form() { return *form_; }
-    const properties::WindowSpec& spec() const { return spec_; }
+    const properties::WindowSpec& declaration() const { return declaration_; }
 
 private:
     void onFieldChanged(const QString& name);
@@ -81,7 +81,7 @@ private:
     QStringList draftFields() const;
 
     PropertyHost& host_;
-    const properties::WindowSpec& spec_;
+    const properties::WindowSpec& declaration_;
     QString prefix_;
     QPointer<DraftStore> drafts_;
     std::unique_ptr<SpecForm> form_;

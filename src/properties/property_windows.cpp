@@ -25,11 +25,11 @@ PropertyWindowManager::~PropertyWindowManager() {
 
 void PropertyWindowManager::open(const QString& kind) {
     const KindInfo* info = kind == textKind().kind ? &textKind() : findKind(kind);
-    const properties::WindowSpec* spec = info && info->window ? info->window() : nullptr;
-    if (!spec) return;
+    const properties::WindowSpec* declaration = info && info->window ? info->window() : nullptr;
+    if (!declaration) return;
     QPointer<PropertyWindow>& w = d->windows[kind];
     if (!w) {
-        w = new PropertyWindow(d->host, *spec, info->settingsPrefix, &d->drafts);
+        w = new PropertyWindow(d->host, *declaration, info->settingsPrefix, &d->drafts);
         w->placeBesideHost();
     }
     w->show();

@@ -28,8 +28,8 @@ QString colourText(const QColor& colour) {
     return colorToText(bgr);
 }
 
-SpecForm::SpecForm(const WindowSpec& spec, QWidget* window, const std::vector<std::pair<QString, QString>>& extraHidden)
-    : spec_(spec), window_(window) {
+SpecForm::SpecForm(const WindowSpec& declaration, QWidget* window, const std::vector<std::pair<QString, QString>>& extraHidden)
+    : declaration_(declaration), window_(window) {
     build(extraHidden);
 }
 
@@ -46,11 +46,11 @@ QLineEdit* SpecForm::makeField(const QString& name, const QString& initial, QWid
 void SpecForm::build(const std::vector<std::pair<QString, QString>>& extraHidden) {
     std::vector<QWidget*> pages;
     std::vector<QFormLayout*> forms;
-    const int pageCount = std::max<int>(1, static_cast<int>(spec_.pages.size()));
+    const int pageCount = std::max<int>(1, static_cast<int>(declaration_.pages.size()));
     QTabWidget* tabs = nullptr;
-    if (!spec_.pages.isEmpty()) {
+    if (!declaration_.pages.isEmpty()) {
         tabs = new QTabWidget(window_);
-        tabs->setObjectName(spec_.pagesName);
+        tabs->setObjectName(declaration_.pagesName);
         content_ = tabs;
     } else {
         content_ = new QWidget(window_);
@@ -59,18 +59,18 @@ void SpecForm::build(const std::vector<std::pair<QString, QString>>& extraHidden
         QWidget* page = tabs ? new QWidget : content_;
         auto* form = new QFormLayout(page);
         form->setFieldGrowthPolicy(QFormLayout::AllNonFixedFieldsGrow);
-        if (tabs) tabs->addTab(page, spec_.pages[p]);
+        if (tabs) tabs->addTab(page, declaration_.pages[p]);
         pages.push_back(page);
         forms.push_back(form);
     }
 
     QHBoxLayout* row = nullptr;
-    for (const FieldSpec& f : spec_.fields) {
+    for (const FieldSpec& f : declaration_.fields) {
         const int p = std::clamp(f.page, 0, pageCount - 1);
         QWidget* page = pages[p];
         QFormLayout* form = forms[p];
         // A chooser stands in place of its hidden value field, or just above a shown one.
-        for (const ChooserSpec& c : spec_.choosers)
+        for (const ChooserSpec& c : declaration_.choosers)
             if (c.valueField == f.name) addChooser(c, page, form);
 
         QLineEdit* edit = makeField(f.name, f.initial, page);
@@ -93,7 +93,7 @@ void SpecForm::build(const std::vector<std::pair<QString, QString>>& extraHidden
             form->addRow(caption, line);
         }
         if (!f.unit.isEmpty()) row->addWidget(new QLabel(f.unit, page));
-        for (const ColorPickerSpec& picker : spec_.colorPickers) {
+        for (const ColorPickerSpec& picker : declaration_.colorPickers) {
             if (picker.field != f.name) continue;
             auto* button = new QPushButton(u"选择颜色"_s, page);
             button->setObjectName(picker.name);
@@ -107,12 +107,12 @@ void SpecForm::build(const std::vector<std::pair<QString, QString>>& extraHidden
     for (auto it = fields_.cbegin(); it != fields_.cend(); ++it)
         connect(it.value(), &QLineEdit::textChanged, this, [this, name = it.key()] { runRules(name); });
     // The choosers show the initial values; no rule runs before the first load.
-    for (const Chooser& c : choosers_) selectFor(c.spec->valueField);
+    for (const Chooser& c : choosers_) selectFor(c.declaration->valueField);
 }
 
 void SpecForm::addChooser(const ChooserSpec& c, QWidget* page, QFormLayout* form) {
     Chooser chooser;
-    chooser.spec = &c;
+    chooser.declaration = &c;
     const int index = static_cast<int>(choosers_.size());
     switch (c.type) {
     case ChooserType::Combo: {
@@ -166,7 +166,7 @@ void SpecForm::addChooser(const ChooserSpec& c, QWidget* page, QFormLayout* form
 QLineEdit* SpecForm::field(const QString& name) const { return fields_.value(name); }
 
 const FieldSpec* SpecForm::fieldSpec(const QString& name) const {
-    for (const FieldSpec& f : spec_.fields)
+    for (const FieldSpec& f : declaration_.fields)
         if (f.name == name) return &f;
     return nullptr;
 }
@@ -199,7 +199,7 @@ void SpecForm::runRules(const QString& name) {
     }
     selectFor(name);
     emit fieldChanged(name);
-    if (spec_.hooks.fieldChanged) spec_.hooks.fieldChanged(*this, name);
+    if (declaration_.hooks.fieldChanged) declaration_.hooks.fieldChanged(*this, name);
 }
 
 namespace {
@@ -221,8 +221,8 @@ int entryFor(const ChooserSpec& c, const QString& value) {
 void SpecForm::selectFor(const QString& field) {
     const QString value = text(field);
     for (const Chooser& c : choosers_) {
-        if (c.spec->valueField != field) continue;
-        const int match = entryFor(*c.spec, value);
+        if (c.declaration->valueField != field) continue;
+        const int match = entryFor(*c.declaration, value);
         if (match < 0) continue;  // a value of no entry changes nothing
         // Selecting by program emits neither activated nor clicked: the chooser's rule does not run.
         if (c.combo) c.combo->setCurrentIndex(match);
@@ -232,16 +232,16 @@ void SpecForm::selectFor(const QString& field) {
 }
 
 void SpecForm::choose(const Chooser& c, int index) {
-    if (index < 0 || index >= static_cast<int>(c.spec->choices.size())) return;
-    const QString value = c.spec->compute ? c.spec->compute(*this, index) : c.spec->choices[index].value;
-    setText(c.spec->valueField, value);
-    for (const auto& [field, text] : c.spec->choices[index].also) setText(field, text);
-    if (spec_.hooks.chosen) spec_.hooks.chosen(*this, c.spec->name, index);
+    if (index < 0 || index >= static_cast<int>(c.declaration->choices.size())) return;
+    const QString value = c.declaration->compute ? c.declaration->compute(*this, index) : c.declaration->choices[index].value;
+    setText(c.declaration->valueField, value);
+    for (const auto& [field, text] : c.declaration->choices[index].also) setText(field, text);
+    if (declaration_.hooks.chosen) declaration_.hooks.chosen(*this, c.declaration->name, index);
 }
 
 void SpecForm::openColorDialog(const QString& picker) {
     QString field;
-    for (const ColorPickerSpec& p : spec_.colorPickers)
+    for (const ColorPickerSpec& p : declaration_.colorPickers)
         if (p.name == picker) field = p.field;
     const QColor current = QColor::fromString(text(field));
     auto* dialog = new QColorDialog(current.isValid() ? current : QColor(Qt::white), window_);
@@ -253,7 +253,7 @@ void SpecForm::openColorDialog(const QString& picker) {
 }
 
 void SpecForm::pickColor(const QString& picker, const QColor& colour) {
-    for (const ColorPickerSpec& p : spec_.colorPickers)
+    for (const ColorPickerSpec& p : declaration_.colorPickers)
         if (p.name == picker) {
             setText(p.field, colourText(colour));
             emit colorPicked(picker, colour);
@@ -277,7 +277,7 @@ QString itemGeometry(const QWidget* item, Geometry g, const HostMetrics& host) {
 }  // namespace
 
 void SpecForm::load(const RowAccess& from) {
-    for (const LoadStep& s : spec_.load) {
+    for (const LoadStep& s : declaration_.load) {
         switch (s.source) {
         case LoadStep::Source::Column:
             setText(s.field, from.layer ? from.layer->getCell(from.row, s.column) : QString());
@@ -302,7 +302,7 @@ void SpecForm::load(const RowAccess& from) {
 
 void SpecForm::store(const RowAccess& to) const {
     std::vector<std::pair<QString, QString>> keys;
-    for (const SaveStep& s : spec_.save) {
+    for (const SaveStep& s : declaration_.save) {
         const QString value = text(s.field);
         if (s.target == SaveStep::Target::Column) {
             if (to.layer) to.layer->setCell(to.row, s.column, value);

@@ -41,11 +41,11 @@ class SpecForm : public QObject, public properties::FieldAccess {
 public:
     // Builds the widgets inside `window`; content() is to be laid out by it.
     // `extraHidden` are hidden fields the window adds of its own (name, initial text).
-    SpecForm(const properties::WindowSpec& spec, QWidget* window,
+    SpecForm(const properties::WindowSpec& declaration, QWidget* window,
              const std::vector<std::pair<QString, QString>>& extraHidden = {});
     ~SpecForm() override;
 
-    const properties::WindowSpec& spec() const { return spec_; }
+    const properties::WindowSpec& declaration() const { return declaration_; }
     // The pages (a QTabWidget when the declaration has pages).
     QWidget* content() const { return content_; }
     QLineEdit* field(const QString& name) const;
@@ -70,7 +70,7 @@ signals:
 
 private:
     struct Chooser {
-        const properties::ChooserSpec* spec = nullptr;
+        const properties::ChooserSpec* declaration = nullptr;
         QComboBox* combo = nullptr;
         QCheckBox* check = nullptr;
         QButtonGroup* radios = nullptr;
@@ -84,7 +84,7 @@ private:
     void selectFor(const QString& field);
     void openColorDialog(const QString& picker);
 
-    const properties::WindowSpec& spec_;
+    const properties::WindowSpec& declaration_;
     QWidget* window_;
     QWidget* content_ = nullptr;
     QMap<QString, QLineEdit*> fields_;

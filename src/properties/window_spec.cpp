@@ -85,15 +85,15 @@ std::vector<SaveStep> geometryToColumns() {
             toColumn(kHeightField, col::Height)};
 }
 
-QStringList checkSpec(const WindowSpec& spec) {
+QStringList checkSpec(const WindowSpec& declaration) {
     QStringList problems;
     QSet<QString> fields;
-    if (spec.protocol) fields << kSavedField << kLoadField;
-    for (const FieldSpec& f : spec.fields) {
+    if (declaration.protocol) fields << kSavedField << kLoadField;
+    for (const FieldSpec& f : declaration.fields) {
         if (f.name.isEmpty()) problems << u"a field without a name"_s;
         if (fields.contains(f.name)) problems << u"field %1 declared twice"_s.arg(f.name);
         fields << f.name;
-        if (f.page < 0 || (f.page > 0 && f.page >= spec.pages.size()))
+        if (f.page < 0 || (f.page > 0 && f.page >= declaration.pages.size()))
             problems << u"field %1 on page %2, which does not exist"_s.arg(f.name).arg(f.page);
         if (f.shown && f.caption.isEmpty() && f.accessibleName.isEmpty())
             problems << u"shown field %1 has no caption"_s.arg(f.name);
@@ -104,7 +104,7 @@ QStringList checkSpec(const WindowSpec& spec) {
         if (fields.contains(name) || controls.contains(name)) problems << u"%1 %2 named twice"_s.arg(what, name);
         controls << name;
     };
-    for (const ChooserSpec& c : spec.choosers) {
+    for (const ChooserSpec& c : declaration.choosers) {
         named(c.name, u"chooser"_s);
         if (!fields.contains(c.valueField))
             problems << u"chooser %1 drives %2, which is not declared"_s.arg(c.name, c.valueField);
@@ -126,23 +126,23 @@ QStringList checkSpec(const WindowSpec& spec) {
                 problems << u"chooser %1 follows emptiness but needs one entry of empty value and another"_s.arg(c.name);
         }
     }
-    for (const ColorPickerSpec& p : spec.colorPickers) {
+    for (const ColorPickerSpec& p : declaration.colorPickers) {
         named(p.name, u"colour picker"_s);
         if (!fields.contains(p.field)) problems << u"colour picker %1 writes %2, which is not declared"_s.arg(p.name, p.field);
     }
-    for (const LoadStep& s : spec.load) {
+    for (const LoadStep& s : declaration.load) {
         if (!fields.contains(s.field)) problems << u"a load step writes %1, which is not declared"_s.arg(s.field);
         if (s.source == Source::Computed && !s.compute)
             problems << u"the computed load step of %1 computes nothing"_s.arg(s.field);
     }
-    for (const SaveStep& s : spec.save)
+    for (const SaveStep& s : declaration.save)
         if (!fields.contains(s.field)) problems << u"a save step reads %1, which is not declared"_s.arg(s.field);
-    for (const QString* f : {&spec.fetchAfterSave, &spec.requireHttpIn})
+    for (const QString* f : {&declaration.fetchAfterSave, &declaration.requireHttpIn})
         if (!f->isEmpty() && !fields.contains(*f)) problems << u"%1 is named but not declared"_s.arg(*f);
-    for (const auto& [field, geometry] : spec.geometryOnSave)
+    for (const auto& [field, geometry] : declaration.geometryOnSave)
         if (!fields.contains(field) || geometry == Geometry::None)
             problems << u"the geometry a save applies from %1 is not declared"_s.arg(field);
-    if (!spec.requireHttpIn.isEmpty() && spec.refusedText.isEmpty())
+    if (!declaration.requireHttpIn.isEmpty() && declaration.refusedText.isEmpty())
         problems << u"a save that can be refused needs its refusal text"_s;
     return problems;
 }

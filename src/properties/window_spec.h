@@ -217,8 +217,8 @@ struct WindowSpec {
 // The declaration `build` makes, built on first use and kept.
 template <WindowSpec (*build)()>
 const WindowSpec* builtOnce() {
-    static const WindowSpec spec = build();
-    return &spec;
+    static const WindowSpec declaration = build();
+    return &declaration;
 }
 
 // The four geometry fields with their usual captions and "PX".
@@ -232,6 +232,6 @@ std::vector<SaveStep> geometryToColumns();
 
 // What is wrong with a declaration: steps, choosers and pickers naming no
 // field, names given twice, choosers without entries. Empty when sound.
-QStringList checkSpec(const WindowSpec& spec);
+QStringList checkSpec(const WindowSpec& declaration);
 
 }  // namespace vitrine::properties

@@ -99,9 +99,9 @@ private slots:
     void init() { chosenCalls = 0; }
 
     void initialValuesShowInTheChoosers() {
-        const WindowSpec spec = testSpec();
+        const WindowSpec declaration = testSpec();
         QWidget window;
-        SpecForm form(spec, &window);
+        SpecForm form(declaration, &window);
         QCOMPARE(shown(window, u"组合框1"_s), u"0"_s);
         QCOMPARE(shown(window, u"选择框1"_s), u"ticked"_s);
         QCOMPARE(shown(window, u"单选框"_s), u"none"_s);  // an empty value selects no radio button
@@ -130,9 +130,9 @@ private slots:
         QFETCH(QString, text);
         QFETCH(QString, chooser);
         QFETCH(QString, expected);
-        const WindowSpec spec = testSpec();
+        const WindowSpec declaration = testSpec();
         QWidget window;
-        SpecForm form(spec, &window);
+        SpecForm form(declaration, &window);
         form.setText(field, text);
         QCOMPARE(shown(window, chooser), expected);
         QCOMPARE(form.text(field), text);
@@ -140,9 +140,9 @@ private slots:
     }
 
     void typingIntoAValueFieldSelectsToo() {
-        const WindowSpec spec = testSpec();
+        const WindowSpec declaration = testSpec();
         QWidget window;
-        SpecForm form(spec, &window);
+        SpecForm form(declaration, &window);
         QLineEdit* field = form.field(u"编辑框_对齐"_s);
         field->clear();
         QTest::keyClicks(field, u"right"_s);
@@ -165,9 +165,9 @@ private slots:
         QFETCH(QString, control);
         QFETCH(QString, field);
         QFETCH(QString, expected);
-        const WindowSpec spec = testSpec();
+        const WindowSpec declaration = testSpec();
         QWidget window;
-        SpecForm form(spec, &window);
+        SpecForm form(declaration, &window);
         window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&window));
         QWidget* widget = window.findChild<QWidget*>(control);
@@ -183,9 +183,9 @@ private slots:
     }
 
     void aChoiceWritesItsFurtherFields() {
-        const WindowSpec spec = testSpec();
+        const WindowSpec declaration = testSpec();
         QWidget window;
-        SpecForm form(spec, &window);
+        SpecForm form(declaration, &window);
         window.show();
         form.setText(u"编辑框_类型"_s, u"1"_s);  // the field alone moves the chooser, and writes nothing more
         QCOMPARE(shown(window, u"组合框3"_s), u"1"_s);
@@ -200,9 +200,9 @@ private slots:
     }
 
     void computedValueIsNotRecomputedLater() {
-        const WindowSpec spec = testSpec();
+        const WindowSpec declaration = testSpec();
         QWidget window;
-        SpecForm form(spec, &window);
+        SpecForm form(declaration, &window);
         window.show();
         form.setText(u"编辑框_宽"_s, u"300"_s);
         auto* combo = window.findChild<QComboBox*>(u"组合框2"_s);

@@ -19,10 +19,10 @@ TEST(WindowSpec, EveryDeclaredWindowIsSound) {
     for (const KindInfo* k : kinds) {
         if (!k->window) continue;
         ++declared;
-        const WindowSpec* spec = k->window();
-        ASSERT_NE(spec, nullptr) << k->kind.toStdString();
-        EXPECT_EQ(spec->caption, k->windowCaption) << k->kind.toStdString();
-        EXPECT_EQ(checkSpec(*spec), QStringList()) << k->kind.toStdString();
+        const WindowSpec* declaration = k->window();
+        ASSERT_NE(declaration, nullptr) << k->kind.toStdString();
+        EXPECT_EQ(declaration->caption, k->windowCaption) << k->kind.toStdString();
+        EXPECT_EQ(checkSpec(*declaration), QStringList()) << k->kind.toStdString();
     }
     EXPECT_GE(declared, 1);
     EXPECT_EQ(checkSpec(module::windowSpec()), QStringList());
