@@ -1,6 +1,7 @@
 #include "components/image/picture.h"
 
 #include "document/layer.h"
+#include "generation/gbk.h"
 #include "generation/text_rules.h"
 
 namespace vitrine::picture {
@@ -16,7 +17,8 @@ void emitCode(EmitContext& ctx) {
         ctx.status(kUnsavedSkipText);
         return;
     }
-    TemplateFill fill(kTemplate);
+    static const std::string kTemplateGbk = toGbk(kTemplate);  // converted once
+    TemplateFill fill(kTemplateGbk);
     fill.replace(u"距左", ctx.cell(col::Left), 1)
         .replace(u"距顶", ctx.cell(col::Top), 1)
         .replace(u"宽度", ctx.cell(col::Width), 2)
